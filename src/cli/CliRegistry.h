@@ -1,0 +1,34 @@
+#pragma once
+// Sub-commands of ked-cli. Each subsystem registers its own from a file of its
+// src/<subsystem>/cli/ folder:
+//   static ked::cli::Registrar reg{"pool", "FILE [--pdf OUT.pdf]", RunPool};
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace ked::cli {
+
+// Arguments after the sub-command's name; returns the exit code.
+using Command = int (*)(const std::vector<std::string>& args, std::ostream& out,
+                        std::ostream& err);
+
+struct Entry {
+  std::string name;
+  std::string usage;
+  Command run;
+};
+
+std::vector<Entry>& Commands();
+
+struct Registrar {
+  Registrar(const char* name, const char* usage, Command run) {
+    Commands().push_back({name, usage, run});
+  }
+};
+
+// Small helpers for the sub-commands' arguments.
+// The value after `flag` ("--tables 10"), or nothing.
+const std::string* FlagValue(const std::vector<std::string>& args, const std::string& flag);
+bool HasFlag(const std::vector<std::string>& args, const std::string& flag);
+
+}  // namespace ked::cli

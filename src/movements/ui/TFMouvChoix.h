@@ -1,0 +1,12 @@
+#pragma once
+#include "shell/ui/KedWindow.h"
+
+namespace ked {
+
+class TFMouvChoix : public KedWindow {
+  Q_OBJECT
+ public:
+  explicit TFMouvChoix(AppContext& context, QWidget* parent = nullptr);
+};
+
+}  // namespace ked

@@ -1,0 +1,12 @@
+#pragma once
+#include "shell/ui/KedWindow.h"
+
+namespace ked {
+
+class TUtilGhaF : public KedWindow {
+  Q_OBJECT
+ public:
+  explicit TUtilGhaF(AppContext& context, QWidget* parent = nullptr);
+};
+
+}  // namespace ked

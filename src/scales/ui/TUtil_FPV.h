@@ -1,0 +1,12 @@
+#pragma once
+#include "shell/ui/KedWindow.h"
+
+namespace ked {
+
+class TUtil_FPV : public KedWindow {
+  Q_OBJECT
+ public:
+  explicit TUtil_FPV(AppContext& context, QWidget* parent = nullptr);
+};
+
+}  // namespace ked

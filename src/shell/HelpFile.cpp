@@ -1,0 +1,35 @@
+#include "shell/HelpFile.h"
+
+#include <sstream>
+#include <vector>
+
+#include "platform/RuntimeConvert.h"
+
+namespace ked {
+
+std::optional<HelpPage> FindHelpPage(const std::string& content, int number) {
+  std::vector<HelpPage> pages;
+  std::istringstream in(content);
+  std::string line;
+  while (std::getline(in, line)) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (line.size() > 2 && line[0] == '[') {
+      auto close = line.find(']');
+      if (close != std::string::npos) {
+        if (auto n = StrToInt(line.substr(1, close - 1))) {
+          std::string title = line.substr(close + 1);
+          while (!title.empty() && title.front() == ' ') title.erase(0, 1);
+          pages.push_back({*n, title, ""});
+          continue;
+        }
+      }
+    }
+    if (!pages.empty()) pages.back().body += line + "\n";
+  }
+  for (const HelpPage& p : pages)
+    if (p.number == number) return p;
+  if (!pages.empty()) return pages.front();
+  return std::nullopt;
+}
+
+}  // namespace ked

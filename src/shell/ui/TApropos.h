@@ -1,0 +1,12 @@
+#pragma once
+#include "shell/ui/KedWindow.h"
+
+namespace ked {
+
+class TApropos : public KedWindow {
+  Q_OBJECT
+ public:
+  explicit TApropos(AppContext& context, QWidget* parent = nullptr);
+};
+
+}  // namespace ked
