@@ -15,4 +15,7 @@ void OpenDocument(Platform& platform, const std::string& programFolder,
   platform.ShellOpen(path);
 }
 
+// The template archive is not read yet: the export does nothing so far.
+void ExportTemplate(Platform&, const std::string&, const std::string&) {}
+
 }  // namespace ked

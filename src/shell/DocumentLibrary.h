@@ -11,4 +11,8 @@ namespace ked {
 void OpenDocument(Platform& platform, const std::string& programFolder,
                   const std::string& fileName, bool presenceTest);
 
+// Restores the template archive into the program's folder and opens the template.
+void ExportTemplate(Platform& platform, const std::string& programFolder,
+                    const std::string& fileName);
+
 }  // namespace ked

@@ -14,7 +14,7 @@ int main(int argc, char** argv) {
 
   ked::QtPlatform platform;
   ked::AppContext context{platform, ked::S(QApplication::applicationDirPath()) + "/",
-                          ked::LocaleFormatFrom(QLocale())};
+                          ked::LocaleFormatFrom(QLocale()), {}};
   ked::AppWindows windows(context);
   // The update check may already have ended the program.
   if (windows.main->terminateRequested()) return 0;

@@ -2,7 +2,7 @@
 // The program's nine windows, created once each in their order of creation.
 #include <memory>
 
-#include "shell/ui/AppContext.h"
+#include "platform/ui/AppContext.h"
 
 namespace ked {
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "shell/ui/KedWindow.h"
+#include "platform/ui/KedWindow.h"
 
 namespace ked {
 

@@ -192,7 +192,8 @@ void TUtilf::ReadStartState() {
 }
 
 void TUtilf::CheckForUpdate() {
-  if (ProbeForUpdate(ctx_.pageExists) != UpdateStatus::NewerVersion) return;
+  const PageProbe probe = ctx_.pageExists ? PageProbe(ctx_.pageExists) : PageProbe(PageExists);
+  if (ProbeForUpdate(probe) != UpdateStatus::NewerVersion) return;
   if (ctx_.platform.MessageBox(MessageKind::Information, NewVersionMessage(), BtnYes | BtnNo) !=
       BtnYes)
     return;
@@ -210,7 +211,7 @@ void TUtilf::RunAction(const Action& action, QWidget* source) {
       OpenDocument(ctx_.platform, ctx_.programFolder, action.file, action.presenceTest);
       return;
     case ActionKind::ExportTemplate:
-      // The template archive's export comes with the document library.
+      ExportTemplate(ctx_.platform, ctx_.programFolder, action.file);
       return;
     case ActionKind::PrintAppealCommittee:
       if (printAppealCommittee) printAppealCommittee();

@@ -6,7 +6,7 @@
 
 #include "shell/CommandTable.h"
 #include "shell/CommitteeConfig.h"
-#include "shell/ui/AppContext.h"
+#include "platform/ui/AppContext.h"
 
 class QMenu;
 class QAction;

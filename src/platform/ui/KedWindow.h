@@ -2,7 +2,7 @@
 // A secondary window: created once at start, then only shown and hidden.
 #include <QWidget>
 
-#include "shell/ui/AppContext.h"
+#include "platform/ui/AppContext.h"
 
 namespace ked {
 
