@@ -8,6 +8,8 @@
 
 namespace ked {
 
+struct ReportDocument;  // a built report, ready to preview or print (report/ReportDocument.h)
+
 // The French kinds of message box; the kind is the box's title.
 enum class MessageKind { Warning, Error, Information, Confirmation };
 
@@ -67,6 +69,11 @@ class Platform {
 
   // Today's date, as a day number (see DateTime.h).
   virtual int Today() = 0;
+
+  // The report preview (modal; zoom, save, print...), on a built report.
+  virtual void ShowReportPreview(const ReportDocument& document) = 0;
+  // The template designer (modal) on a template file, which it may save.
+  virtual void EditReportTemplate(const std::string& templatePath) = 0;
 };
 
 }  // namespace ked

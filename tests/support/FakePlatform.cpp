@@ -1,5 +1,7 @@
 #include "support/FakePlatform.h"
 
+#include "report/ReportDocument.h"
+
 namespace ked::test {
 
 bool FakePlatform::ShellOpen(const std::string& target) {
@@ -68,6 +70,15 @@ void FakePlatform::ShowHelp(const std::string& helpFile, int helpNumber) {
   c.text = helpFile;
   c.number = helpNumber;
   calls.push_back(c);
+}
+
+void FakePlatform::ShowReportPreview(const ReportDocument& document) {
+  Add("ShowReportPreview", document.templatePath);
+  previews.push_back(std::make_shared<ReportDocument>(document));
+}
+
+void FakePlatform::EditReportTemplate(const std::string& templatePath) {
+  Add("EditReportTemplate", templatePath);
 }
 
 std::vector<Call> FakePlatform::CallsOf(const std::string& what) const {

@@ -2,6 +2,7 @@
 // A platform for tests: records every call, answers dialogs from a script, and
 // never shows a window, starts a program or powers anything off.
 #include <deque>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -42,6 +43,11 @@ class FakePlatform : public Platform {
   bool RequestPowerOff() override;
   void ShowHelp(const std::string& helpFile, int helpNumber) override;
   int Today() override { return today; }
+  // Records the preview ("ShowReportPreview", text = the report's template path)
+  // and keeps a copy of every previewed report.
+  void ShowReportPreview(const ReportDocument& document) override;
+  void EditReportTemplate(const std::string& templatePath) override;
+  std::vector<std::shared_ptr<ReportDocument>> previews;
 
   int pendingEventRuns = 0;
 

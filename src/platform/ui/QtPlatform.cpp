@@ -125,6 +125,14 @@ void QtPlatform::ShowHelp(const std::string& helpFile, int helpNumber) {
   dialog.exec();
 }
 
+void QtPlatform::ShowReportPreview(const ReportDocument& document) {
+  if (previewWindow) previewWindow(document);
+}
+
+void QtPlatform::EditReportTemplate(const std::string& templatePath) {
+  if (designerWindow) designerWindow(templatePath);
+}
+
 int QtPlatform::Today() { return static_cast<int>(QDate(1899, 12, 30).daysTo(QDate::currentDate())); }
 
 }  // namespace ked

@@ -2,6 +2,7 @@
 // The platform services on the desktop: Qt's dialogs and desktop services,
 // logind over D-Bus for the power-off.
 #include <QUrl>
+#include <functional>
 
 #include "platform/Platform.h"
 
@@ -20,6 +21,12 @@ class QtPlatform : public Platform {
   bool RequestPowerOff() override;
   void ShowHelp(const std::string& helpFile, int helpNumber) override;
   int Today() override;
+  void ShowReportPreview(const ReportDocument& document) override;
+  void EditReportTemplate(const std::string& templatePath) override;
+
+  // The report windows live above this layer; the program installs them at start.
+  std::function<void(const ReportDocument&)> previewWindow;
+  std::function<void(const std::string&)> designerWindow;
 };
 
 // What the shell is handed, as a URL: addresses as they are (with the
