@@ -2,6 +2,8 @@
 // Sub-commands of ked-cli. Each subsystem registers its own from a file of its
 // src/<subsystem>/cli/ folder:
 //   static ked::cli::Registrar reg{"pool", "FILE [--pdf OUT.pdf]", RunPool};
+// A name may be two words ("seeding balance"): the command then gets the
+// arguments after both.
 #include <ostream>
 #include <string>
 #include <vector>

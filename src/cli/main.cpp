@@ -25,9 +25,13 @@ int main(int argc, char** argv) {
     std::cout << ked::ProgramVersion << '\n';
     return 0;
   }
+  // A command is named by one word ("pool") or two ("seeding balance").
   for (const auto& c : ked::cli::Commands()) {
-    if (c.name == args[0]) {
-      std::vector<std::string> rest(args.begin() + 1, args.end());
+    const bool twoWords = c.name.find(' ') != std::string::npos;
+    const bool match = twoWords ? args.size() >= 2 && c.name == args[0] + " " + args[1]
+                                : c.name == args[0];
+    if (match) {
+      std::vector<std::string> rest(args.begin() + (twoWords ? 2 : 1), args.end());
       try {
         return c.run(rest, std::cout, std::cerr);
       } catch (const std::exception& e) {
