@@ -302,7 +302,7 @@ void TUtilf::ShowHelpFor(int helpNumber) {
 
 void TUtilf::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_F1) {
-    ShowHelpFor(HelpNumberOf(QApplication::focusWidget() ? QApplication::focusWidget() : this));
+    ShowHelpFor(HelpNumberOf(focusWidget() ? focusWidget() : this));
     return;
   }
   QMainWindow::keyPressEvent(event);
