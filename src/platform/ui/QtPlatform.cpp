@@ -19,7 +19,7 @@
 
 #include "platform/FileIO.h"
 #include "platform/ui/QtText.h"
-#include "shell/HelpFile.h"
+#include "platform/HelpFile.h"
 
 namespace ked {
 

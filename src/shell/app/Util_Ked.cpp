@@ -4,6 +4,9 @@
 
 #include "platform/ui/QtPlatform.h"
 #include "platform/ui/QtText.h"
+#include "report/ReportDocument.h"
+#include "report/ui/ReportPreview.h"
+#include "report/ui/TemplateDesigner.h"
 #include "shell/ui/AppWindows.h"
 #include "shell/ui/TUtilf.h"
 
@@ -13,6 +16,10 @@ int main(int argc, char** argv) {
   QApplication::setApplicationDisplayName("Utilitaire");
 
   ked::QtPlatform platform;
+  platform.previewWindow = [&](const ked::ReportDocument& document) {
+    ked::ShowReportPreviewWindow(document, platform);
+  };
+  platform.designerWindow = [&](const std::string& path) { ked::ShowTemplateDesigner(path, platform); };
   ked::AppContext context{platform, ked::S(QApplication::applicationDirPath()) + "/",
                           ked::LocaleFormatFrom(QLocale()), {}};
   ked::AppWindows windows(context);

@@ -214,7 +214,7 @@ void TUtilf::RunAction(const Action& action, QWidget* source) {
       ExportTemplate(ctx_.platform, ctx_.programFolder, action.file);
       return;
     case ActionKind::PrintAppealCommittee:
-      if (printAppealCommittee) printAppealCommittee();
+      PrintAppealCommittee();
       return;
     case ActionKind::ShowWindow:
       ShowWindow(action.window, action.preset);
@@ -246,6 +246,12 @@ void TUtilf::RunAction(const Action& action, QWidget* source) {
       RequestTerminate();
       return;
   }
+}
+
+// Printed as it stands in the program's folder: no presence test, no variables.
+void TUtilf::PrintAppealCommittee() {
+  frReport1.OpenTemplate(ctx_.ProgramFile("commis.frf"));
+  PreviewReport(frReport1, ctx_.platform);
 }
 
 void TUtilf::ToggleUpdateCheck() {

@@ -1,10 +1,10 @@
 #pragma once
 // The main window: the hub from which every document, form and calculator is reached.
 #include <QMainWindow>
-#include <functional>
 #include <map>
 
 #include "shell/CommandTable.h"
+#include "report/ReportEngine.h"
 #include "shell/CommitteeConfig.h"
 #include "platform/ui/AppContext.h"
 
@@ -30,9 +30,6 @@ class TUtilf : public QMainWindow {
   QMenu* popupMenu(int popup) const { return popups_.at(popup); }
   QAction* updateSwitchAction() const { return updateSwitch_; }
 
-  // How the appeal committee form is printed; set by the report side.
-  std::function<void()> printAppealCommittee;
-
  signals:
   void terminate();
 
@@ -54,12 +51,14 @@ class TUtilf : public QMainWindow {
   void ShowWindow(WindowId id, int preset);
   void RequestTerminate();
   void ShowHelpFor(int helpNumber);
+  void PrintAppealCommittee();
 
   AppContext& ctx_;
   CommitteeConfig config_;
   std::map<WindowId, QWidget*> windows_;
   std::map<int, QMenu*> popups_;
   QAction* updateSwitch_ = nullptr;
+  TfrReport frReport1;
   bool terminateRequested_ = false;
 };
 

@@ -1,4 +1,4 @@
-#include "shell/HelpFile.h"
+#include "platform/HelpFile.h"
 
 #include <sstream>
 #include <vector>
