@@ -339,6 +339,21 @@ TEST_F(TUtilfTest, DisabledCommandsNeverAct) {
   EXPECT_TRUE(platform.calls.empty());
 }
 
+TEST_F(TUtilfTest, CommissionDappelPrintsTheTemplateOfTheProgramsFolder) {
+  auto form = ReadFileBytes(std::string(KED_TEST_BIN_DIR) + "/commis.frf");
+  ASSERT_TRUE(form.has_value());
+  WriteFileBytes(folder.File("commis.frf"), *form);
+  Start();
+  QTest::mouseClick(Button("BpCommi"), Qt::LeftButton);
+  Item("Commissiondappel1")->trigger();  // "Co&mmission d'appel" of the Impression menu
+  ASSERT_EQ(platform.Count("ShowReportPreview"), 2u);
+  EXPECT_EQ(platform.calls[0].text, folder.Folder() + "commis.frf");
+  ASSERT_EQ(platform.previews.size(), 2u);
+  EXPECT_EQ(platform.previews[0]->pages.size(), 1u);
+  // The export of the same name is another command.
+  EXPECT_EQ(Item("Commissiondappel2")->parent()->objectName(), "Modles1");
+}
+
 TEST_F(TUtilfTest, QuitEndsTheProgram) {
   Start();
   QSignalSpy spy(&Main(), &TUtilf::terminate);
