@@ -82,7 +82,9 @@ std::optional<std::string> QtPlatform::OpenFileDialog(const FileDialogRequest& r
 }
 
 std::optional<std::string> QtPlatform::SaveFileDialog(const FileDialogRequest& r) {
-  QString start = Q(JoinPath(r.initialDirectory, r.fileName));
+  // A proposed name that is already a full path stands on its own.
+  const bool fullPath = !r.fileName.empty() && r.fileName.front() == '/';
+  QString start = Q(fullPath ? r.fileName : JoinPath(r.initialDirectory, r.fileName));
   QString path = QFileDialog::getSaveFileName(QApplication::activeWindow(), Q(r.title), start,
                                               Q(r.filter));
   if (path.isEmpty()) return std::nullopt;
