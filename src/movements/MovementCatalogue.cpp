@@ -2,6 +2,7 @@
 
 #include "platform/Cp1252.h"
 #include "platform/FileIO.h"
+#include "platform/TextLines.h"
 
 namespace ked {
 
@@ -10,20 +11,7 @@ std::string CatalogueHeader(int sessions, int pairs) {
 }
 
 std::optional<std::vector<std::string>> ReadCatalogueLines(const std::string& path) {
-  const auto bytes = ReadFileBytes(path);
-  if (!bytes) return std::nullopt;
-  const std::string text = Cp1252ToUtf8(*bytes);
-  std::vector<std::string> lines;
-  size_t start = 0;
-  while (start < text.size()) {
-    size_t end = text.find('\n', start);
-    if (end == std::string::npos) end = text.size();
-    std::string line = text.substr(start, end - start);
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    lines.push_back(line);
-    start = end + 1;
-  }
-  return lines;
+  return ReadCp1252Lines(path);
 }
 
 std::optional<std::vector<std::string>> CatalogueEntry(const std::vector<std::string>& lines,

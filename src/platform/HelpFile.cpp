@@ -1,18 +1,15 @@
 #include "platform/HelpFile.h"
 
-#include <sstream>
 #include <vector>
 
 #include "platform/RuntimeConvert.h"
+#include "platform/TextLines.h"
 
 namespace ked {
 
 std::optional<HelpPage> FindHelpPage(const std::string& content, int number) {
   std::vector<HelpPage> pages;
-  std::istringstream in(content);
-  std::string line;
-  while (std::getline(in, line)) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
+  for (const std::string& line : SplitLines(content)) {
     if (line.size() > 2 && line[0] == '[') {
       auto close = line.find(']');
       if (close != std::string::npos) {

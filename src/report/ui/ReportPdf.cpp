@@ -8,6 +8,7 @@
 #include <QPdfWriter>
 #include <QPen>
 
+#include "platform/RuntimeConvert.h"
 #include "platform/ui/QtText.h"
 
 namespace ked {
@@ -127,6 +128,14 @@ bool RenderReportToPdf(const ReportDocument& document, const std::string& pdfPat
   writer.setTitle(Q(document.title));
   writer.setCreator("Util_Ked");
   return PaintReportDocument(document, writer, nullptr);
+}
+
+bool BuildReportToPdf(TfrReport& report, const std::string& pdfPath, std::string& error) {
+  ReportDocument document;
+  if (!report.Build(document, error)) return false;
+  if (RenderReportToPdf(document, pdfPath)) return true;
+  error = CannotOpenFileMessage(pdfPath);
+  return false;
 }
 
 }  // namespace ked

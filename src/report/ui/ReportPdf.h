@@ -5,6 +5,7 @@
 #include <string>
 
 #include "report/ReportDocument.h"
+#include "report/ReportEngine.h"
 
 class QPainter;
 class QPagedPaintDevice;
@@ -23,5 +24,9 @@ bool PaintReportDocument(const ReportDocument& document, QPagedPaintDevice& devi
 
 // Writes the report as a PDF file through QPdfWriter (needs a QGuiApplication).
 bool RenderReportToPdf(const ReportDocument& document, const std::string& pdfPath);
+
+// Builds the report and writes it as a PDF file; false with the French message
+// of the fault (the template's, or the file that cannot be written).
+bool BuildReportToPdf(TfrReport& report, const std::string& pdfPath, std::string& error);
 
 }  // namespace ked

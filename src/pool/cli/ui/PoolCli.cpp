@@ -6,7 +6,6 @@
 #include "cli/CliRegistry.h"
 #include "platform/FileIO.h"
 #include "platform/Messages.h"
-#include "platform/RuntimeConvert.h"
 #include "pool/PoolListing.h"
 #include "pool/PoulOpt.h"
 #include "pool/Serpentine.h"
@@ -50,17 +49,10 @@ int RenderPdf(const ked::Pool& pool, const ked::RoundTable& printed, bool serpen
   };
   report.OpenTemplate(templatePath);
   ked::SetPoolReportRows(pool.count, tables, rounds);
-  ked::ReportDocument document;
   std::string error;
-  if (!report.Build(document, error)) {
-    err << error << '\n';
-    return 1;
-  }
-  if (!ked::RenderReportToPdf(document, pdfPath)) {
-    err << ked::CannotOpenFileMessage(pdfPath) << '\n';
-    return 1;
-  }
-  return 0;
+  if (ked::BuildReportToPdf(report, pdfPath, error)) return 0;
+  err << error << '\n';
+  return 1;
 }
 
 int RunPool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {

@@ -50,17 +50,10 @@ int RenderPdf(int deals, const std::string& pdfPath, std::ostream& err) {
   };
   report.OpenTemplate(templatePath);
   ked::SetVpScaleRows(rows);
-  ked::ReportDocument document;
   std::string error;
-  if (!report.Build(document, error)) {
-    err << error << '\n';
-    return 1;
-  }
-  if (!ked::RenderReportToPdf(document, pdfPath)) {
-    err << ked::CannotOpenFileMessage(pdfPath) << '\n';
-    return 1;
-  }
-  return 0;
+  if (ked::BuildReportToPdf(report, pdfPath, error)) return 0;
+  err << error << '\n';
+  return 1;
 }
 
 int RunVp(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
