@@ -14,6 +14,11 @@ namespace {
 // an end (reDefault) is caught here instead of filling pages for ever.
 constexpr int kMaxDatasetRows = 100000;
 
+ReportBuildProgressFactory& ProgressFactory() {
+  static ReportBuildProgressFactory factory;
+  return factory;
+}
+
 std::string FileNameOf(const std::string& path) {
   return std::filesystem::path(path).filename().string();
 }
@@ -61,6 +66,10 @@ class ReportBuilder {
   void Run(const ReportTemplate& model) {
     for (const auto& page : model.pages) {
       ReportBuildPage build(page, out_, [this](const std::string& name) { return ValueOf(name); });
+      if (report_.OnBuildProgress)
+        build.onPageStarted = [this](int pages) {
+          if (!report_.OnBuildProgress(pages)) throw ReportBuildCancelled();
+        };
       if (report_.OnManualBuild) report_.OnManualBuild(build);
       else FillPage(build);
       build.Finish();
@@ -114,6 +123,8 @@ class ReportBuilder {
         if (++rows > kMaxDatasetRows) throw ReportBuildAborted(endless);
         emitRow();
       }
+    } catch (const ReportBuildCancelled&) {
+      throw;
     } catch (const ReportBuildAborted&) {
       // Out of pages over a dataset without an end: name the dataset.
       if (dataset->RangeEnd == TfrUserDataset::reDefault) throw ReportBuildAborted(endless);
@@ -148,10 +159,34 @@ bool TfrReport::Build(ReportDocument& out, std::string& error) {
   return true;
 }
 
+void SetReportBuildProgressFactory(ReportBuildProgressFactory factory) {
+  ProgressFactory() = std::move(factory);
+}
+
 void PreviewReport(TfrReport& report, Platform& platform) {
   ReportDocument document;
   std::string error;
-  if (!report.Build(document, error)) {
+  std::unique_ptr<ReportBuildProgress> progress;
+  if (!report.OnBuildProgress && ProgressFactory() && report.template_)
+    progress = ProgressFactory()(report.template_->title.empty() ? FileNameOf(report.path_)
+                                                                 : report.template_->title);
+  bool stopped = false;
+  struct Detach {  // the report outlives this build's progress display
+    TfrReport& report;
+    bool attached;
+    ~Detach() {
+      if (attached) report.OnBuildProgress = nullptr;
+    }
+  } detach{report, progress != nullptr};
+  if (progress)
+    report.OnBuildProgress = [&](int pages) {
+      stopped = !progress->Step(pages);
+      return !stopped;
+    };
+  const bool built = report.Build(document, error);
+  progress.reset();  // closes the display before the preview or the box opens
+  if (stopped) return;  // the user's choice, no error box
+  if (!built) {
     platform.MessageBox(MessageKind::Error, error, BtnOk);
     return;
   }

@@ -62,6 +62,9 @@ class TfrReport {
   // Called for each page of the template instead of the engine's own filling
   // (handler frReport1ManualBuild).
   std::function<void(ReportBuildPage& page)> OnManualBuild;
+  // Called each time the build starts a page, with the number of pages so far;
+  // answering false stops the build (Build then fails with "interrompue").
+  std::function<bool(int pages)> OnBuildProgress;
   // The report's own dataset; bands name theirs by component name.
   TfrUserDataset* Dataset = nullptr;
   void AddDataset(TfrUserDataset& dataset);
@@ -77,12 +80,27 @@ class TfrReport {
  private:
   TfrUserDataset* FindDataset(const std::string& name) const;
   friend class ReportBuilder;
+  friend void PreviewReport(TfrReport& report, Platform& platform);
 
   std::string path_;
   std::unique_ptr<ReportTemplate> template_;  // null: none loaded
   std::string loadError_;                     // the fault of a malformed template
   std::vector<TfrUserDataset*> datasets_;
 };
+
+// What shows the progress of a build to the user while PreviewReport builds.
+class ReportBuildProgress {
+ public:
+  virtual ~ReportBuildProgress() = default;
+  // The build has started page `pages`; false when the user asked to stop.
+  virtual bool Step(int pages) = 0;
+};
+// Gives a progress display for the report titled `title`, or null for none.
+using ReportBuildProgressFactory =
+    std::function<std::unique_ptr<ReportBuildProgress>(const std::string& title)>;
+// Installs the factory PreviewReport uses for reports without OnBuildProgress of
+// their own (the desktop sets one; empty: none, the default).
+void SetReportBuildProgressFactory(ReportBuildProgressFactory factory);
 
 // Builds and shows the preview (modal, through the platform). A fault while
 // building gives an error box naming it, and no preview.

@@ -19,7 +19,7 @@ std::string WriteReportFile(const ReportDocument& document) {
   out += "template " + Quote(document.templatePath) + "\n";
   for (const auto& page : document.pages) {
     out += "page " + FormatNumber(page.widthMm) + " " + FormatNumber(page.heightMm) + "\n";
-    for (const auto& item : page.items) out += "  " + WriteObjectLine({item, ""}) + "\n";
+    for (const auto& item : page.items) out += "  " + WriteObjectLine({item, "", {}}) + "\n";
   }
   return out;
 }

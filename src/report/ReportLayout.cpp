@@ -58,6 +58,14 @@ std::string ValueText(const ReportValue& value, const std::string& format) {
   return "";
 }
 
+bool IsTrueValue(const ReportValue& value) {
+  if (auto* b = std::get_if<bool>(&value)) return *b;
+  if (auto* i = std::get_if<long long>(&value)) return *i != 0;
+  if (auto* d = std::get_if<double>(&value)) return *d != 0 && !std::isnan(*d);
+  if (auto* s = std::get_if<std::string>(&value)) return !s->empty();
+  return false;
+}
+
 std::string ExpandVariables(const std::string& text, const std::string& format,
                             const std::function<ReportValue(const std::string&)>& valueOf) {
   std::string out;
@@ -70,7 +78,17 @@ std::string ExpandVariables(const std::string& text, const std::string& format,
       break;
     }
     out.append(text, pos, open - pos);
-    out += ValueText(valueOf(text.substr(open + 1, close - open - 1)), format);
+    const std::string inside = text.substr(open + 1, close - open - 1);
+    const size_t ask = inside.find('?');
+    if (ask == std::string::npos) {
+      out += ValueText(valueOf(inside), format);
+    } else {
+      const size_t bar = inside.find('|', ask + 1);
+      if (IsTrueValue(valueOf(inside.substr(0, ask))))
+        out.append(inside, ask + 1, bar == std::string::npos ? std::string::npos : bar - ask - 1);
+      else if (bar != std::string::npos)
+        out.append(inside, bar + 1, std::string::npos);
+    }
     pos = close + 1;
   }
   return out;
@@ -101,12 +119,13 @@ void ReportBuildPage::OpenPage() {
   page.widthMm = page_.widthMm;
   page.heightMm = page_.heightMm;
   out_.pages.push_back(std::move(page));
+  if (onPageStarted) onPageStarted(static_cast<int>(out_.pages.size()));
   open_ = opened_ = true;
   hasBody_ = false;
   breakPending_ = false;
   cursorY_ = page_.marginTop;
   for (const auto& band : page_.bands) {
-    if (band.kind != BandKind::PageHeader) continue;
+    if (band.kind != BandKind::PageHeader || !Visible(band.visibleIf)) continue;
     Lay(band, cursorY_);
     cursorY_ += band.heightMm;
   }
@@ -116,13 +135,14 @@ void ReportBuildPage::ClosePage() {
   double y = BodyBottom();
   for (const auto& band : page_.bands) {
     if (band.kind != BandKind::PageFooter) continue;
-    Lay(band, y);
+    if (Visible(band.visibleIf)) Lay(band, y);
     y += band.heightMm;
   }
   open_ = false;
 }
 
 void ReportBuildPage::Emit(const TemplateBand& band) {
+  if (!Visible(band.visibleIf)) return;
   if (!open_) {
     OpenPage();
   } else if (breakPending_ || (hasBody_ && cursorY_ + band.heightMm > BodyBottom() + 1e-9)) {
@@ -147,6 +167,7 @@ void ReportBuildPage::Finish() {
 void ReportBuildPage::Lay(const TemplateBand& band, double top) {
   auto& items = out_.pages.back().items;
   for (const auto& object : band.objects) {
+    if (!Visible(object.visibleIf)) continue;
     ReportItem item = object.item;
     item.x += page_.marginLeft;
     item.y += top;
@@ -154,6 +175,11 @@ void ReportBuildPage::Lay(const TemplateBand& band, double top) {
       item.text = ExpandVariables(item.text, object.format, valueOf_);
     items.push_back(std::move(item));
   }
+}
+
+bool ReportBuildPage::Visible(const VisibleIf& condition) const {
+  if (condition.variable.empty()) return true;
+  return IsTrueValue(valueOf_(condition.variable)) != condition.negated;
 }
 
 void StartNextPage(ReportBuildPage& page) { page.BreakPage(); }

@@ -18,14 +18,25 @@ class ReportBuildAborted : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// Stops a build the user asked to stop.
+class ReportBuildCancelled : public ReportBuildAborted {
+ public:
+  ReportBuildCancelled() : ReportBuildAborted("construction de l'état interrompue") {}
+};
+
 inline constexpr size_t kMaxReportPages = 2000;
 
 // The text of a value as it prints: strings as they are, numbers plainly or
 // with the text's format ("0.00": two decimals with a point), booleans Vrai/Faux.
 std::string ValueText(const ReportValue& value, const std::string& format);
 
-// Replaces each [Name] of a text by the text of its value; a "[" left open
-// prints as it is.
+// Whether a value counts as true in [Name?yes|no] and "if Name": a boolean as
+// it is, a number other than 0, a string not empty; unanswered, false.
+bool IsTrueValue(const ReportValue& value);
+
+// Replaces each [Name] of a text by the text of its value, and each
+// [Name?yes|no] by "yes" or "no" as the value is true or not ("|no" may be left
+// out); a "[" left open prints as it is.
 std::string ExpandVariables(const std::string& text, const std::string& format,
                             const std::function<ReportValue(const std::string&)>& valueOf);
 
@@ -34,6 +45,9 @@ class ReportBuildPage {
   using ValueLookup = std::function<ReportValue(const std::string& name)>;
 
   ReportBuildPage(const TemplatePage& page, ReportDocument& out, ValueLookup valueOf);
+
+  // Called as each page starts, with the number of pages of the report so far.
+  std::function<void(int pages)> onPageStarted;
 
   const TemplatePage& Template() const { return page_; }
   const TemplateBand* FindBand(const std::string& name) const;  // without regard to case
@@ -47,6 +61,7 @@ class ReportBuildPage {
   void OpenPage();
   void ClosePage();
   void Lay(const TemplateBand& band, double top);
+  bool Visible(const VisibleIf& condition) const;
   double BodyBottom() const;
 
   const TemplatePage& page_;

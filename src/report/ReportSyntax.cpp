@@ -90,6 +90,26 @@ bool IsValidNumberFormat(const std::string& format) {
   return true;
 }
 
+bool ParseVisibleIf(const std::vector<Token>& tokens, size_t& pos, VisibleIf& condition,
+                    std::string& error) {
+  condition = {};
+  if (pos < tokens.size() && !tokens[pos].quoted && tokens[pos].text == "not") {
+    condition.negated = true;
+    ++pos;
+  }
+  if (pos >= tokens.size() || tokens[pos].quoted || tokens[pos].text.empty()) {
+    error = "nom de variable attendu après « if »";
+    return false;
+  }
+  condition.variable = tokens[pos++].text;
+  return true;
+}
+
+std::string WriteVisibleIf(const VisibleIf& condition) {
+  if (condition.variable.empty()) return "";
+  return std::string(" if ") + (condition.negated ? "not " : "") + condition.variable;
+}
+
 namespace {
 
 // Reads the options that follow the coordinates of an object.
@@ -100,6 +120,10 @@ class OptionReader {
   bool AtEnd() const { return pos_ >= tokens_.size(); }
   const Token& Peek() const { return tokens_[pos_]; }
   const Token& Take() { return tokens_[pos_++]; }
+
+  bool Condition(VisibleIf& condition, std::string& error) {
+    return ParseVisibleIf(tokens_, pos_, condition, error);
+  }
 
   bool Number(double& value, const char* what, std::string& error) {
     if (AtEnd() || Peek().quoted) {
@@ -227,6 +251,8 @@ bool ReadTextOptions(OptionReader& reader, TemplateObject& object, std::string& 
         return error = "format inconnu « " + object.format + " »", false;
     } else if (option == "nowrap") {
       item.wrap = false;
+    } else if (option == "if") {
+      if (!reader.Condition(object.visibleIf, error)) return false;
     } else {
       error = "option inconnue « " + option + " »";
       return false;
@@ -239,11 +265,13 @@ bool ReadTextOptions(OptionReader& reader, TemplateObject& object, std::string& 
   return true;
 }
 
-bool ReadLineOptions(OptionReader& reader, ReportItem& item, std::string& error) {
+bool ReadLineOptions(OptionReader& reader, TemplateObject& object, std::string& error) {
   while (!reader.AtEnd()) {
     const Token& option = reader.Take();
     if (!option.quoted && option.text == "width") {
-      if (!ReadLineWidth(reader, item, error)) return false;
+      if (!ReadLineWidth(reader, object.item, error)) return false;
+    } else if (!option.quoted && option.text == "if") {
+      if (!reader.Condition(object.visibleIf, error)) return false;
     } else {
       error = "option inconnue « " + option.text + " »";
       return false;
@@ -285,7 +313,7 @@ bool ParseObjectLine(const std::vector<Token>& tokens, TemplateObject& object, b
     item.height = d;
   }
   ok = item.kind == ReportItem::Kind::Text ? ReadTextOptions(reader, object, error)
-                                           : ReadLineOptions(reader, item, error);
+                                           : ReadLineOptions(reader, object, error);
   return true;
 }
 
@@ -297,10 +325,10 @@ std::string WriteObjectLine(const TemplateObject& object) {
   switch (item.kind) {
     case ReportItem::Kind::Line:
       return "line" + n(item.x) + n(item.y) + n(item.x + item.width) + n(item.y + item.height) +
-             " width" + n(item.lineWidth);
+             " width" + n(item.lineWidth) + WriteVisibleIf(object.visibleIf);
     case ReportItem::Kind::Frame:
       return "frame" + n(item.x) + n(item.y) + n(item.width) + n(item.height) + " width" +
-             n(item.lineWidth);
+             n(item.lineWidth) + WriteVisibleIf(object.visibleIf);
     case ReportItem::Kind::Text:
       break;
   }
@@ -319,6 +347,7 @@ std::string WriteObjectLine(const TemplateObject& object) {
   }
   if (!object.format.empty()) line += " format " + Quote(object.format);
   if (!item.wrap) line += " nowrap";
+  line += WriteVisibleIf(object.visibleIf);
   return line + " " + Quote(item.text);
 }
 

@@ -27,6 +27,13 @@ bool ParseObjectLine(const std::vector<Token>& tokens, TemplateObject& object, b
                      std::string& error);
 std::string WriteObjectLine(const TemplateObject& object);
 
+// The words after "if": "Name" or "not Name", from tokens[pos] on; pos moves past
+// them. False (with the reason) when no name follows.
+bool ParseVisibleIf(const std::vector<Token>& tokens, size_t& pos, VisibleIf& condition,
+                    std::string& error);
+// " if Name", " if not Name", or nothing for an object or band always shown.
+std::string WriteVisibleIf(const VisibleIf& condition);
+
 // The numeric format of a text: "0", "0.00", "0,0"...; false when not one.
 bool IsValidNumberFormat(const std::string& format);
 

@@ -78,7 +78,7 @@ bool ParsePage(const std::vector<Token>& t, TemplatePage& page, std::string& err
   return true;
 }
 
-// Reads "band <kind> <name> [dataset <component>] height <mm>".
+// Reads "band <kind> <name> [dataset <component>] height <mm> [if [not] <variable>]".
 bool ParseBand(const std::vector<Token>& t, TemplateBand& band, std::string& error) {
   if (t.size() < 3 || t[1].quoted) return error = "bande : type et nom attendus", false;
   bool known = false;
@@ -88,7 +88,13 @@ bool ParseBand(const std::vector<Token>& t, TemplateBand& band, std::string& err
   band.name = t[2].text;
   if (band.name.empty()) return error = "nom de bande vide", false;
   bool haveHeight = false;
-  for (size_t i = 3; i < t.size(); i += 2) {
+  size_t i = 3;
+  while (i < t.size()) {
+    if (!t[i].quoted && t[i].text == "if") {
+      ++i;
+      if (!ParseVisibleIf(t, i, band.visibleIf, error)) return false;
+      continue;
+    }
     if (i + 1 >= t.size()) return error = "valeur attendue après « " + t[i].text + " »", false;
     if (t[i].text == "dataset") {
       band.dataset = t[i + 1].text;
@@ -100,6 +106,7 @@ bool ParseBand(const std::vector<Token>& t, TemplateBand& band, std::string& err
     } else {
       return error = "option inconnue « " + t[i].text + " »", false;
     }
+    i += 2;
   }
   if (!haveHeight) return error = "hauteur de bande attendue (height)", false;
   return true;
@@ -185,7 +192,7 @@ std::string WriteTemplate(const ReportTemplate& report) {
     for (const auto& band : page.bands) {
       out += "\nband " + std::string(BandKindKeyword(band.kind)) + " " + band.name;
       if (!band.dataset.empty()) out += " dataset " + band.dataset;
-      out += " height " + FormatNumber(band.heightMm) + "\n";
+      out += " height " + FormatNumber(band.heightMm) + WriteVisibleIf(band.visibleIf) + "\n";
       for (const auto& object : band.objects) out += "  " + WriteObjectLine(object) + "\n";
     }
   }

@@ -13,11 +13,20 @@ enum class BandKind { PageHeader, Title, MasterData, DetailData, Summary, PageFo
 
 const char* BandKindKeyword(BandKind kind);  // "pageheader", "title", ...
 
+// Shows a band or an object only when a variable's value is true ("if Name"), or
+// false ("if not Name"); see IsTrueValue (ReportLayout.h).
+struct VisibleIf {
+  std::string variable;  // empty: always shown
+  bool negated = false;
+  bool operator==(const VisibleIf&) const = default;
+};
+
 // An object of a band, positioned from the band's top-left corner (inside the
 // page margins), in millimetres. A text's content may hold [Variable] names.
 struct TemplateObject {
   ReportItem item;
   std::string format;  // texts: the format of numeric values, "0", "0.00", "0,0"; empty: plain
+  VisibleIf visibleIf;
 };
 
 struct TemplateBand {
@@ -25,6 +34,7 @@ struct TemplateBand {
   std::string name;
   std::string dataset;  // component name of the dataset it repeats over; empty: none
   double heightMm = 10;
+  VisibleIf visibleIf;  // hidden, a band takes no room (page footers keep theirs)
   std::vector<TemplateObject> objects;
 };
 

@@ -29,21 +29,28 @@ constexpr int kDesignerHelpNumber = 2;
 constexpr int kObjectRole = Qt::UserRole;  // tree items: the band, and the object or -1
 constexpr int kBandRole = Qt::UserRole + 1;
 
+// " si MiTemps", " si non MiTemps": the designer shows every object, so it says
+// which are printed only on a condition.
+QString ConditionLabel(const VisibleIf& condition) {
+  if (condition.variable.empty()) return {};
+  return QString(condition.negated ? " si non " : " si ") + Q(condition.variable);
+}
+
 QString ObjectLabel(const TemplateObject& object) {
   switch (object.item.kind) {
-    case ReportItem::Kind::Line: return "Trait";
-    case ReportItem::Kind::Frame: return "Cadre";
+    case ReportItem::Kind::Line: return "Trait" + ConditionLabel(object.visibleIf);
+    case ReportItem::Kind::Frame: return "Cadre" + ConditionLabel(object.visibleIf);
     case ReportItem::Kind::Text: break;
   }
   QString text = Q(object.item.text).replace('\n', ' ');
   if (text.size() > 40) text = text.left(40) + "…";
-  return "Texte « " + text + " »";
+  return "Texte « " + text + " »" + ConditionLabel(object.visibleIf);
 }
 
 QString BandLabel(const TemplateBand& band) {
   QString label = QString("%1 %2").arg(BandKindKeyword(band.kind), Q(band.name));
   if (!band.dataset.empty()) label += " (" + Q(band.dataset) + ")";
-  return label;
+  return label + ConditionLabel(band.visibleIf);
 }
 
 QPushButton* Button(QWidget* parent, const char* name, const QString& caption) {

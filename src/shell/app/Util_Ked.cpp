@@ -5,6 +5,7 @@
 #include "platform/ui/QtPlatform.h"
 #include "platform/ui/QtText.h"
 #include "report/ReportDocument.h"
+#include "report/ui/BuildProgressWindow.h"
 #include "report/ui/ReportPreview.h"
 #include "report/ui/TemplateDesigner.h"
 #include "shell/ui/AppWindows.h"
@@ -19,6 +20,8 @@ int main(int argc, char** argv) {
   platform.previewWindow = [&](const ked::ReportDocument& document) {
     ked::ShowReportPreviewWindow(document, platform);
   };
+  ked::SetReportBuildProgressFactory(
+      [](const std::string& title) { return ked::MakeBuildProgressWindow(title); });
   platform.designerWindow = [&](const std::string& path) { ked::ShowTemplateDesigner(path, platform); };
   ked::AppContext context{platform, ked::S(QApplication::applicationDirPath()) + "/",
                           ked::LocaleFormatFrom(QLocale()), {}};

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include <QImage>
 #include <QPainter>
 
@@ -54,6 +56,46 @@ TEST(ReportPdf, PaintsTextsAndLinesWhereTheyStand) {
   EXPECT_EQ(image.pixelColor(200, 100), QColor(Qt::black));  // on the line
   EXPECT_EQ(image.pixelColor(200, 120), QColor(Qt::white));  // 5 mm below it
   EXPECT_EQ(image.pixelColor(20, 100), QColor(Qt::white));   // left of its start
+}
+
+// The GaNa cards and sheets with the window's defaults, for both values of
+// "MiTemps" (true: no half-time); KED_KEEP_PDF_DIR keeps the files to look at.
+TEST(ReportPdf, GanaTemplatesRenderWithAndWithoutHalfTime) {
+  const struct {
+    const char* file;
+    bool miTemps;
+    const char* pdf;
+  } cases[] = {
+      {"ghanafm.frf", true, "fiches-sans-mi-temps.pdf"},
+      {"ghanafm.frf", false, "fiches-avec-mi-temps.pdf"},
+      {"ghanagk.frf", true, "feuilles-sans-mi-temps.pdf"},
+      {"ghanagk.frf", false, "feuilles-avec-mi-temps.pdf"},
+  };
+  const std::map<std::string, std::string> texts = {
+      {"Ta1", "B10"},         {"Ta2", "B11"},          {"Ta3", "B12"},
+      {"EqA", "(8)  Equipe"}, {"EqB", "(11)  Equipe"}, {"EqC", "(14) Equipe "},
+      {"Se1", "1-14"},        {"Se2", "15-28"},        {"Se3", "29-42"},
+      {"Time1", "14:00:00"},  {"Time2", "15:55:30"},   {"Time3", "17:51:00"},
+      {"Time4", "19:46:30"},
+  };
+  test::TempDir dir;
+  for (const auto& c : cases) {
+    TfrReport report;
+    ASSERT_TRUE(report.OpenTemplate(std::string(KED_TEST_BIN_DIR) + "/" + c.file));
+    report.OnGetValue = [&](const std::string& name, ReportValue& value) {
+      if (auto text = texts.find(name); text != texts.end()) value = text->second;
+      if (name == "NbDo") value = 14LL;
+      if (name == "MiTemps") value = c.miTemps;
+    };
+    const std::string pdf = dir.File(c.pdf);
+    std::string error;
+    ASSERT_TRUE(BuildReportToPdf(report, pdf, error)) << error;
+    auto bytes = ReadFileBytes(pdf);
+    ASSERT_TRUE(bytes) << c.pdf;
+    EXPECT_EQ(bytes->rfind("%PDF", 0), 0u) << c.pdf;
+    if (const char* keep = std::getenv("KED_KEEP_PDF_DIR"))
+      WriteFileBytes(std::string(keep) + "/" + c.pdf, *bytes);
+  }
 }
 
 TEST(ReportPdf, EmptyReportWritesNoFile) {

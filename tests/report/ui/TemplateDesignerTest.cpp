@@ -155,6 +155,42 @@ TEST_F(TemplateDesignerTest, ClosingWithChangesAsksWhetherToSave) {
   EXPECT_EQ(fake.Count("MessageBox"), 0u);
 }
 
+TEST(TemplateDesignerFiles, ConditionsAreShownAndKeptWhenSaving) {
+  test::TempDir dir;
+  const std::string path = dir.File("conditions.frf");
+  ASSERT_TRUE(WriteFileBytes(path, "KEDFRF 1\npage A4\nband child B height 20 if not MiTemps\n"
+                                   "  text 0 0 50 5 if MiTemps \"a\"\n"
+                                   "  line 0 6 50 6 if not Pied\n  text 0 10 50 5 \"b\"\n"));
+  test::FakePlatform fake;
+  TfrDesignerWindow window(path, fake);
+  ASSERT_TRUE(window.Loaded()) << window.LoadError();
+  auto* tree = window.findChild<QTreeWidget*>("TvObjects");
+  QTreeWidgetItem* band = tree->topLevelItem(0);
+  const struct {
+    QTreeWidgetItem* item;
+    QString label;
+  } cases[] = {
+      {band, "child B si non MiTemps"},
+      {band->child(0), "Texte « a » si MiTemps"},
+      {band->child(1), "Trait si non Pied"},
+      {band->child(2), "Texte « b »"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(c.item->text(0), c.label);
+  tree->setCurrentItem(band->child(2));
+  auto* text = window.findChild<QPlainTextEdit*>("EdText");
+  text->selectAll();
+  QTest::keyClicks(text, "c");
+  QTest::mouseClick(window.findChild<QPushButton*>("BtSave"), Qt::LeftButton);
+  TemplateParseError error;
+  auto saved = LoadTemplateFile(path, error);
+  ASSERT_TRUE(saved) << error.message;
+  const TemplateBand& savedBand = saved->pages.at(0).bands.at(0);
+  EXPECT_EQ(savedBand.visibleIf, (VisibleIf{"MiTemps", true}));
+  EXPECT_EQ(savedBand.objects.at(0).visibleIf, (VisibleIf{"MiTemps", false}));
+  EXPECT_EQ(savedBand.objects.at(1).visibleIf, (VisibleIf{"Pied", true}));
+  EXPECT_EQ(savedBand.objects.at(2).item.text, "c");
+}
+
 TEST(TemplateDesignerFiles, MalformedOrMissingTemplateGivesAnErrorBoxAndNoWindow) {
   test::TempDir dir;
   ASSERT_TRUE(WriteFileBytes(dir.File("casse.frf"), "KEDFRF 1\npage A4\nband foo B height 3\n"));

@@ -149,9 +149,11 @@ TEST_F(GanaWindow, EachButtonPrintsItsTemplate) {
     const char* button;
     const char* file;
     const char* shows;
+    const char* halfTime;  // printed only once "Avec mi-temps" is ticked
   } cases[] = {
-      {"BpFiches", "ghanafm.frf", "Table B11"},
-      {"BpVierge", "ghanagk.frf", "FEUILLE DE ROUTE - GaNa"},
+      {"BpFiches", "ghanafm.frf", "Table B11", "Match avec mi-temps"},
+      {"BpVierge", "ghanagk.frf", "FEUILLE DE ROUTE - GaNa",
+       "14 étuis par série - match avec mi-temps"},
   };
   for (const auto& c : cases) {
     platform.Clear();
@@ -164,6 +166,15 @@ TEST_F(GanaWindow, EachButtonPrintsItsTemplate) {
     EXPECT_NE(printed.find(c.shows), std::string::npos) << printed;
     EXPECT_NE(printed.find("(14) Equipe "), std::string::npos) << c.button;
     EXPECT_NE(printed.find("19:46:30"), std::string::npos) << c.button;
+    EXPECT_EQ(printed.find("mi-temps"), std::string::npos) << printed;
+    EXPECT_EQ(printed.find("Vrai"), std::string::npos) << printed;
+    Click("CkBxMiTemps");
+    Click(c.button);
+    ASSERT_EQ(platform.Count("ShowReportPreview"), 2u) << c.button;
+    const std::string withHalfTime = AllTexts(*platform.previews.back());
+    EXPECT_NE(withHalfTime.find(c.halfTime), std::string::npos) << withHalfTime;
+    EXPECT_EQ(withHalfTime.find("Faux"), std::string::npos) << withHalfTime;
+    Click("CkBxMiTemps");
   }
 }
 
