@@ -10,6 +10,9 @@
 namespace ked {
 
 std::optional<std::string> ReadFileBytes(const std::string& path) {
+  // A folder opens as an empty stream here; it is no file to read.
+  struct stat info{};
+  if (::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode)) return std::nullopt;
   std::ifstream in(path, std::ios::binary);
   if (!in) return std::nullopt;
   std::ostringstream ss;
