@@ -6,6 +6,7 @@
 #include "balancing/BalancingMemory.h"
 #include "balancing/BalancingSearch.h"
 #include "balancing/BalancingSeeding.h"
+#include "platform/CommandArguments.h"
 #include "platform/LocaleFormat.h"
 #include "platform/RuntimeConvert.h"
 
@@ -13,33 +14,9 @@ namespace ked {
 
 namespace {
 
-// The value after `flag` ("--tables 10"), or nothing.
-const std::string* FlagValue(const std::vector<std::string>& args, const std::string& flag) {
-  for (size_t i = 0; i + 1 < args.size(); ++i)
-    if (args[i] == flag) return &args[i + 1];
-  return nullptr;
-}
-
-bool HasFlag(const std::vector<std::string>& args, const std::string& flag) {
-  for (const std::string& a : args)
-    if (a == flag) return true;
-  return false;
-}
-
-
-// A whole number within [low, high] from a flag's value, or the default.
-bool ReadNumber(const std::vector<std::string>& args, const std::string& flag, int low, int high,
-                int& value, std::ostream& err) {
-  const std::string* text = FlagValue(args, flag);
-  if (!text) return true;
-  const auto v = StrToInt(*text);
-  if (!v || *v < low || *v > high) {
-    err << flag << " : " << low << " à " << high << " attendu, « " << *text << " » reçu\n";
-    return false;
-  }
-  value = *v;
-  return true;
-}
+using cli::FlagValue;
+using cli::HasFlag;
+using cli::ReadNumber;
 
 // "--s 6,9": the positions not played in that session; the row is left as the
 // fresh study has it when the flag is absent.
@@ -145,23 +122,6 @@ int RunBalanceCommand(const std::vector<std::string>& args, std::ostream& out,
   return 0;
 }
 
-namespace {
-
-bool ReadTables(const std::vector<std::string>& args, const std::string& flag, int& value,
-                std::ostream& err) {
-  const std::string* text = FlagValue(args, flag);
-  if (!text) return true;
-  const auto v = StrToInt(*text);
-  if (!v || *v < 0 || *v > kBalancingSeedingTables) {
-    err << flag << " : 0 à " << kBalancingSeedingTables << " attendu, « " << *text << " » reçu\n";
-    return false;
-  }
-  value = *v;
-  return true;
-}
-
-}  // namespace
-
 int RunSeedingBalanceCommand(const std::vector<std::string>& args, std::ostream& out,
                               std::ostream& err) {
   const std::string* order = FlagValue(args, "--order");
@@ -171,9 +131,9 @@ int RunSeedingBalanceCommand(const std::vector<std::string>& args, std::ostream&
     return 64;
   }
   BalancingSections sections;
-  if (!ReadTables(args, "--a", sections.tablesA, err) ||
-      !ReadTables(args, "--b", sections.tablesB, err) ||
-      !ReadTables(args, "--c", sections.tablesC, err))
+  if (!ReadNumber(args, "--a", 0, kBalancingSeedingTables, sections.tablesA, err) ||
+      !ReadNumber(args, "--b", 0, kBalancingSeedingTables, sections.tablesB, err) ||
+      !ReadNumber(args, "--c", 0, kBalancingSeedingTables, sections.tablesC, err))
     return 64;
   sections.incomplete = HasFlag(args, "--incomplete");
   const auto lines = BalancingSeedingLines(*order, sections);

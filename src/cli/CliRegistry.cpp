@@ -1,6 +1,6 @@
 #include "cli/CliRegistry.h"
 
-#include <algorithm>
+#include <filesystem>
 
 namespace ked::cli {
 
@@ -9,14 +9,10 @@ std::vector<Entry>& Commands() {
   return commands;
 }
 
-const std::string* FlagValue(const std::vector<std::string>& args, const std::string& flag) {
-  for (size_t i = 0; i + 1 < args.size(); ++i)
-    if (args[i] == flag) return &args[i + 1];
-  return nullptr;
-}
-
-bool HasFlag(const std::vector<std::string>& args, const std::string& flag) {
-  return std::find(args.begin(), args.end(), flag) != args.end();
+std::string ProgramFolder() {
+  std::error_code ec;
+  const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+  return ec ? std::string("./") : exe.parent_path().string() + "/";
 }
 
 }  // namespace ked::cli

@@ -8,6 +8,10 @@
 #include <string>
 #include <vector>
 
+// FlagValue, HasFlag, ReadNumber: in the core, as the balancing commands read
+// their flags the same way.
+#include "platform/CommandArguments.h"
+
 namespace ked::cli {
 
 // Arguments after the sub-command's name; returns the exit code.
@@ -28,9 +32,8 @@ struct Registrar {
   }
 };
 
-// Small helpers for the sub-commands' arguments.
-// The value after `flag` ("--tables 10"), or nothing.
-const std::string* FlagValue(const std::vector<std::string>& args, const std::string& flag);
-bool HasFlag(const std::vector<std::string>& args, const std::string& flag);
+// The folder of the ked-cli executable, with its trailing '/' ("./" when
+// unknown): the installation files are looked up there.
+std::string ProgramFolder();
 
 }  // namespace ked::cli

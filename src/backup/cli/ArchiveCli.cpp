@@ -7,15 +7,15 @@
 #include "backup/BackupFile.h"
 #include "cli/CliRegistry.h"
 #include "platform/FileIO.h"
+#include "platform/HeadlessPlatform.h"
 
 namespace {
 
 // The archive's message boxes on the terminal; a question is answered on
 // standard input ("OK" unless the line is "Annuler" or input has ended).
-class ConsolePlatform : public ked::Platform {
+class ConsolePlatform : public ked::HeadlessPlatform {
  public:
   explicit ConsolePlatform(std::ostream& err) : err_(err) {}
-  bool ShellOpen(const std::string&) override { return false; }
   ked::MessageButton MessageBox(ked::MessageKind kind, const std::string& text,
                                 ked::MessageButtons buttons) override {
     err_ << ked::MessageKindTitle(kind) << " : " << text << '\n';
@@ -26,15 +26,6 @@ class ConsolePlatform : public ked::Platform {
     return ked::BtnOk;
   }
   void ShowMessage(const std::string& text) override { err_ << text << '\n'; }
-  std::optional<std::string> OpenFileDialog(const ked::FileDialogRequest&) override { return {}; }
-  std::optional<std::string> SaveFileDialog(const ked::FileDialogRequest&) override { return {}; }
-  std::string DocumentsFolder() override { return "."; }
-  void ProcessPendingEvents() override {}
-  bool RequestPowerOff() override { return false; }
-  void ShowHelp(const std::string&, int) override {}
-  int Today() override { return 0; }
-  void ShowReportPreview(const ked::ReportDocument&) override {}
-  void EditReportTemplate(const std::string&) override {}
 
  private:
   std::ostream& err_;

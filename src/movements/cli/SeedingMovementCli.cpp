@@ -5,27 +5,12 @@
 
 #include "cli/CliRegistry.h"
 #include "movements/SeedingFileBuilder.h"
-#include "platform/RuntimeConvert.h"
 
 namespace {
 
 constexpr const char* kUsage =
     "--pairs P --kind Mitchell|Elargi|Appendice|Entrelaces|Howell|Partiel --rounds T --a NA "
     "[--b NB] [--c NC] [--d ND] [--kind-b Mitchell|Elargi]";
-
-// The window's ranges: what its spin boxes accept.
-bool ReadNumber(const std::vector<std::string>& args, const std::string& flag, int min, int max,
-                int& value, std::ostream& err) {
-  const std::string* text = ked::cli::FlagValue(args, flag);
-  if (!text) return true;
-  const auto v = ked::StrToInt(*text);
-  if (!v || *v < min || *v > max) {
-    err << flag << " : " << min << " à " << max << " attendu, « " << *text << " » reçu\n";
-    return false;
-  }
-  value = *v;
-  return true;
-}
 
 bool ReadKind(const std::vector<std::string>& args, const std::string& flag, bool sectionB,
               ked::MovementKind& kind, std::ostream& err) {
@@ -49,6 +34,8 @@ int RunSeedingMovement(const std::vector<std::string>& args, std::ostream& out,
     }
   }
   ked::MovementSetting s;
+  using ked::cli::ReadNumber;
+  // The window's ranges: what its spin boxes accept.
   if (!ReadNumber(args, "--pairs", 5, 72, s.pairs, err) ||
       !ReadNumber(args, "--rounds", 4, 14, s.rounds, err) ||
       !ReadNumber(args, "--a", 1, 36, s.tablesA, err) ||

@@ -12,28 +12,19 @@
 #include "backup/ArchiveListing.h"
 #include "backup/BackupFile.h"
 #include "platform/FileIO.h"
+#include "platform/HeadlessPlatform.h"
 
 namespace {
 namespace fs = std::filesystem;
 
 // Answers "Annuler" to every question and shows nothing.
-class SilentPlatform : public ked::Platform {
+class SilentPlatform : public ked::HeadlessPlatform {
  public:
-  bool ShellOpen(const std::string&) override { return false; }
   ked::MessageButton MessageBox(ked::MessageKind, const std::string&,
                                 ked::MessageButtons buttons) override {
     return buttons & ked::BtnCancel ? ked::BtnCancel : ked::BtnOk;
   }
   void ShowMessage(const std::string&) override {}
-  std::optional<std::string> OpenFileDialog(const ked::FileDialogRequest&) override { return {}; }
-  std::optional<std::string> SaveFileDialog(const ked::FileDialogRequest&) override { return {}; }
-  std::string DocumentsFolder() override { return "."; }
-  void ProcessPendingEvents() override {}
-  bool RequestPowerOff() override { return false; }
-  void ShowHelp(const std::string&, int) override {}
-  int Today() override { return 0; }
-  void ShowReportPreview(const ked::ReportDocument&) override {}
-  void EditReportTemplate(const std::string&) override {}
 };
 
 const fs::path& Sandbox() {

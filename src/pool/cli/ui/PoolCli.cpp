@@ -1,9 +1,7 @@
 // ked-cli pool: a team list's pool, its serpentine and optimised orders, or
 // its printed form as a PDF file.
-#include <QGuiApplication>
-#include <filesystem>
-
 #include "cli/CliRegistry.h"
+#include "cli/ui/OffscreenApplication.h"
 #include "platform/FileIO.h"
 #include "platform/Messages.h"
 #include "pool/PoolListing.h"
@@ -17,24 +15,14 @@ namespace {
 
 constexpr const char* kUsage = "FICHIER [--pdf SORTIE.pdf [--serpentine]]";
 
-std::string ProgramFolder() {
-  std::error_code ec;
-  const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-  return ec ? std::string("./") : exe.parent_path().string() + "/";
-}
-
 int RenderPdf(const ked::Pool& pool, const ked::RoundTable& printed, bool serpentine,
               const std::string& pdfPath, std::ostream& err) {
-  const std::string templatePath = ProgramFolder() + ked::kPoolTemplate;
+  const std::string templatePath = ked::cli::ProgramFolder() + ked::kPoolTemplate;
   if (!ked::FileExists(templatePath)) {
     err << ked::MissingFileMessage(templatePath) << '\n';
     return 1;
   }
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  int argc = 1;
-  char name[] = "ked-cli";
-  char* argv[] = {name, nullptr};
-  QGuiApplication app(argc, argv);
+  ked::cli::OffscreenApplication app;
 
   ked::TfrReport report;
   ked::TfrUserDataset tables("frUserDataset1"), rounds("frUserDataset2");

@@ -1,9 +1,8 @@
 // ked-cli vp: the VP of an IMP difference, the whole scale, or its printed form.
-#include <QGuiApplication>
-#include <filesystem>
 #include <optional>
 
 #include "cli/CliRegistry.h"
+#include "cli/ui/OffscreenApplication.h"
 #include "platform/FileIO.h"
 #include "platform/Messages.h"
 #include "platform/RuntimeConvert.h"
@@ -22,23 +21,13 @@ std::optional<int> InRange(const std::string& text, int minimum, int maximum) {
   return *value;
 }
 
-std::string ProgramFolder() {
-  std::error_code ec;
-  const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-  return ec ? std::string("./") : exe.parent_path().string() + "/";
-}
-
 int RenderPdf(int deals, const std::string& pdfPath, std::ostream& err) {
-  const std::string templatePath = ProgramFolder() + ked::kVpScaleTemplate;
+  const std::string templatePath = ked::cli::ProgramFolder() + ked::kVpScaleTemplate;
   if (!ked::FileExists(templatePath)) {
     err << ked::MissingFileMessage(templatePath) << '\n';
     return 1;
   }
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  int argc = 1;
-  char name[] = "ked-cli";
-  char* argv[] = {name, nullptr};
-  QGuiApplication app(argc, argv);
+  ked::cli::OffscreenApplication app;
 
   ked::TfrReport report;
   ked::TfrUserDataset rows("frUserDataset1");
