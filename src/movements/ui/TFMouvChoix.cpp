@@ -88,9 +88,7 @@ TFMouvChoix::TFMouvChoix(AppContext& context, QWidget* parent)
   Memo1 = new QPlainTextEdit(this);
   Memo1->setObjectName("Memo1");
   Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  // Only a vertical scroll bar: long proposal lines wrap to the width.
-  Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-  Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
   Bt_Analyser = Button(this, "Bt_Analyser", "Extraction de la sélection");
   SpEd_Section = Spin(this, "SpEd_Section", 1, 4, plan_.SectionCount().value);
   SpEd_T = Spin(this, "SpEd_T", 4, 14, plan_.Rounds().value);
