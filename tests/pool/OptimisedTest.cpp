@@ -107,26 +107,6 @@ TEST(BuildOptimised, ProgressRisesToTheCountAndFallsToZero) {
   }
 }
 
-void ExpectCompleteRoundRobin(const RoundTable& t, const Pool& pool) {
-  const int n = pool.count;
-  std::set<std::pair<int, int>> met;
-  for (int r = 1; r <= n - 1; ++r) {
-    std::set<int> seen;
-    for (int j = 1; j <= n / 2; ++j) {
-      const MatchCell& c = t.at(r, j);
-      ASSERT_NE(c.priority, 0) << "round " << r << " table " << j;
-      seen.insert(c.home);
-      seen.insert(c.visitor);
-      met.insert({std::min(c.home, c.visitor), std::max(c.home, c.visitor)});
-      if (pool.ghost && (c.home == pool.ghost || c.visitor == pool.ghost)) {
-        EXPECT_EQ(j, n / 2);
-      }
-    }
-    EXPECT_EQ(seen.size(), static_cast<size_t>(n));
-  }
-  EXPECT_EQ(met.size(), static_cast<size_t>(n * (n - 1) / 2));
-}
-
 TEST(BuildOptimised, KeepsTheSerpentineCellsAndTheGhostLast) {
   std::mt19937 random(11);
   for (int n = 4; n <= 18; n += 2) {
@@ -134,7 +114,7 @@ TEST(BuildOptimised, KeepsTheSerpentineCellsAndTheGhostLast) {
     const Pool pool = test::RandomPool(random, n, true);
     const RoundTable serpentine = BuildSerpentine(pool);
     const RoundTable t = BuildOptimised(pool, serpentine);
-    ExpectCompleteRoundRobin(t, pool);
+    test::ExpectRoundRobin(t, pool.count, pool.ghost);
     std::multiset<std::tuple<int, int, int>> before, after;
     for (int r = 1; r <= kPoolMaxRounds; ++r)
       for (int j = 1; j <= kPoolMaxTables; ++j) {

@@ -1,6 +1,10 @@
 #pragma once
 // Small pools for the round-order tests.
+#include <gtest/gtest.h>
+
+#include <algorithm>
 #include <random>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -47,6 +51,27 @@ inline std::string RoundText(const RoundTable& table, int round, int tables) {
             std::to_string(c.priority) + ")";
   }
   return text;
+}
+
+// Every cell filled, every pair once, every team once per round, the ghost at
+// the last table.
+inline void ExpectRoundRobin(const RoundTable& t, int n, uint8_t ghost) {
+  std::set<std::pair<int, int>> met;
+  for (int r = 1; r <= n - 1; ++r) {
+    std::set<int> seen;
+    for (int j = 1; j <= n / 2; ++j) {
+      const MatchCell& c = t.at(r, j);
+      ASSERT_NE(c.priority, 0) << "round " << r << " table " << j;
+      EXPECT_TRUE(seen.insert(c.home).second);
+      EXPECT_TRUE(seen.insert(c.visitor).second);
+      EXPECT_TRUE(met.insert({std::min(c.home, c.visitor), std::max(c.home, c.visitor)}).second);
+      if (ghost != 0 && (c.home == ghost || c.visitor == ghost)) {
+        EXPECT_EQ(j, n / 2);
+      }
+    }
+    EXPECT_EQ(seen.size(), static_cast<size_t>(n));
+  }
+  EXPECT_EQ(met.size(), static_cast<size_t>(n * (n - 1) / 2));
 }
 
 }  // namespace ked::test

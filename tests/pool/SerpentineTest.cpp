@@ -80,32 +80,13 @@ TEST(BuildSerpentine, TwoTeamsAndNone) {
   EXPECT_EQ(BuildSerpentine(Pool{}), RoundTable{});
 }
 
-// Every pair once, every team once per round, the ghost at the last table.
-void ExpectRoundRobin(const RoundTable& t, int n, uint8_t ghost) {
-  std::set<std::pair<int, int>> met;
-  for (int r = 1; r <= n - 1; ++r) {
-    std::set<int> seen;
-    for (int j = 1; j <= n / 2; ++j) {
-      const MatchCell& c = t.at(r, j);
-      EXPECT_TRUE(seen.insert(c.home).second);
-      EXPECT_TRUE(seen.insert(c.visitor).second);
-      EXPECT_TRUE(met.insert({std::min(c.home, c.visitor), std::max(c.home, c.visitor)}).second);
-      if (ghost != 0 && (c.home == ghost || c.visitor == ghost)) {
-        EXPECT_EQ(j, n / 2);
-      }
-    }
-    EXPECT_EQ(seen.size(), static_cast<size_t>(n));
-  }
-  EXPECT_EQ(met.size(), static_cast<size_t>(n * (n - 1) / 2));
-}
-
 TEST(BuildSerpentine, EverySizeIsARoundRobin) {
   std::mt19937 random(7);
   for (int n = 2; n <= 18; n += 2) {
     for (bool ghost : {false, true}) {
       SCOPED_TRACE(n);
       const Pool pool = test::RandomPool(random, n, ghost);
-      ExpectRoundRobin(BuildSerpentine(pool), n, pool.ghost);
+      test::ExpectRoundRobin(BuildSerpentine(pool), n, pool.ghost);
     }
   }
 }
